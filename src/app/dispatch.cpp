@@ -7,7 +7,9 @@
 #include "colour/detail_panel.h"
 #include "colour/notation.h"
 #include "gui/list_view.h"
+#include "info/info_windows.h"
 #include "store/entry_list.h"
+#include "store/new_entry_window.h"
 
 #include <array>
 
@@ -71,6 +73,9 @@ void dispatchControl(const gui::Event& event) {
     case ids::kSearchButton:
         store::searchWithDialog();
         break;
+    case ids::kNewEntryButton:
+        store::openNewEntryWindow();
+        break;
     default:
         break;
     }
@@ -81,6 +86,14 @@ void dispatchCommand(int command) {
     if (runCopyCommand(command, row))
         return;
     switch (command) {
+    case ids::kCmdAbout:
+    case ids::kCmdMenuAbout:
+        info::showAbout();
+        break;
+    case ids::kCmdHelp:
+    case ids::kCmdMenuHelp:
+        info::showHelp();
+        break;
     case ids::kCmdFunctionMenu:
         showFunctionMenu();
         break;
@@ -91,6 +104,13 @@ void dispatchCommand(int command) {
     case ids::kCmdShowAll:
     case ids::kCmdMenuShowAll:
         store::showAllEntries();
+        break;
+    case ids::kCmdNewEntry:
+    case ids::kCmdMenuNewEntry:
+        store::openNewEntryWindow();
+        break;
+    case ids::kCmdDeleteEntry:
+        store::deleteSelectedEntry();
         break;
     case ids::kCmdQuit:
         quitFlag = true;

@@ -5,6 +5,7 @@
 #include "gui/fonts.h"
 #include "gui/images.h"
 #include "gui/menus.h"
+#include "gui/toolkit.h"
 #include "gui/windows.h"
 #include "store/colour_db.h"
 #include "store/entry_list.h"
@@ -14,7 +15,7 @@
 namespace app {
 
 void startUp() {
-    gui::setApplicationIcon();
+    gui::setUpToolkit();
     resetQuitFlag();
     const QString graphicsFolder = QStringLiteral("gfx") + QDir::separator();
     loadIconSet(graphicsFolder);

@@ -40,7 +40,11 @@ QString askForText(const QString& title, const QString& prompt) {
 }
 
 void showMessage(const QString& title, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok);
+    // A lone carriage return separates lines in the program's messages; Qt's labels break at line feeds.
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    QMessageBox box(QMessageBox::NoIcon, title, shown, QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
     box.setObjectName(QStringLiteral("message_box"));
     box.exec();
 }

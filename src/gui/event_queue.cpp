@@ -47,6 +47,17 @@ Event waitEvent() {
     return *takeOldest();
 }
 
+Event waitForControlEvent(std::initializer_list<int> controls) {
+    for (;;) {
+        const Event event = waitEvent();
+        if (event.kind != EventKind::Control)
+            continue;
+        for (int control : controls)
+            if (event.control == control)
+                return event;
+    }
+}
+
 std::optional<Event> pollEvent() {
     if (queue.empty())
         processPendingToolkitEvents();

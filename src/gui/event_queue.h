@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <optional>
 
 // The program's one event queue. Qt signals and event filters only push into it; the program takes events
@@ -30,6 +31,10 @@ void postEvent(const Event& event);
 
 // The oldest queued event; while the queue is empty, Qt is pumped and the thread sleeps until something happens.
 Event waitEvent();
+
+// A secondary window's loop: waits for a control event of one of the given controls and drops every other
+// event on the way (the main window's clicks, commands, size and close events included).
+Event waitForControlEvent(std::initializer_list<int> controls);
 
 // The oldest queued event after one non-blocking pass of Qt's own events, or nothing.
 std::optional<Event> pollEvent();

@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QIcon>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -79,8 +78,6 @@ void place(QWidget* window, QSize inner, const Placement& placement) {
 }
 
 } // namespace
-
-void setApplicationIcon() { QApplication::setWindowIcon(QIcon(QStringLiteral(":/app_icon.png"))); }
 
 bool openWindow(int id, const QString& title, QSize innerSize, WindowStyle style, Placement placement) {
     closeWindow(id);

@@ -8,9 +8,6 @@
 // decides what they mean.
 namespace gui {
 
-// The program's own application icon, shown by every window. Call once after the QApplication exists.
-void setApplicationIcon();
-
 enum class WindowStyle {
     Sizable,     // title bar, system menu, close, minimise and maximise boxes, sizing border
     TitleBarOnly // no close box, no system menu, fixed size
