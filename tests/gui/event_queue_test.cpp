@@ -111,12 +111,4 @@ TEST_F(EventQueue, PollDeliversWhatQtHasPending) {
     EXPECT_EQ(*event, gui::closeEvent(0));
 }
 
-TEST(EventMakers, FillOnlyTheirOwnFields) {
-    EXPECT_EQ(gui::controlEvent(4, EventType::Click),
-              (gui::Event{gui::EventKind::Control, -1, 4, EventType::Click, -1}));
-    EXPECT_EQ(gui::commandEvent(9), (gui::Event{gui::EventKind::Command, -1, -1, EventType::None, 9}));
-    EXPECT_EQ(gui::sizeEvent(2), (gui::Event{gui::EventKind::Size, 2, -1, EventType::None, -1}));
-    EXPECT_EQ(gui::closeEvent(3), (gui::Event{gui::EventKind::Close, 3, -1, EventType::None, -1}));
-}
-
 } // namespace
