@@ -10,7 +10,8 @@ namespace store {
 inline const char* const kDatabaseFile = "colours.tsdb";
 constexpr int kBusyTimeoutMs = 20000;
 
-// Closes an open connection first. Fails (and leaves none open) when the file is missing or unusable.
+// Closes an open connection first. Fails (and leaves none open) when the file is missing or cannot be
+// opened; a file that is no database is only noticed by the first statement, which then fails.
 bool openDatabase();
 
 // Prepares a query on the open connection, finalising the previous one.
