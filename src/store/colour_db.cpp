@@ -66,7 +66,10 @@ bool nextRow() {
     return connection.hasRow;
 }
 
-QString columnText(int column) {
+namespace {
+
+// The current row's text of a column as UTF-16, or an empty view for NULL, a missing column or no row.
+QStringView currentText(int column) {
     if (!connection.hasRow || column < 0 || column >= sqlite3_column_count(connection.statement))
         return {};
     const void* text = sqlite3_column_text16(connection.statement, column);
@@ -74,8 +77,14 @@ QString columnText(int column) {
         return {};
     // The byte count keeps texts that hold a U+0000 whole instead of stopping at it.
     const int bytes = sqlite3_column_bytes16(connection.statement, column);
-    return QString(static_cast<const QChar*>(text), bytes / 2);
+    return QStringView(static_cast<const char16_t*>(text), bytes / 2);
 }
+
+} // namespace
+
+QString columnText(int column) { return currentText(column).toString(); }
+
+void appendColumnText(int column, QString& target) { target.append(currentText(column)); }
 
 bool runChange(const QString& statement) {
     if (!connection.db)

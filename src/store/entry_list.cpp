@@ -24,11 +24,14 @@ void appendQueryColumnTo(int dropDown, const QString& query) {
 void fillRowsFrom(const QString& query) {
     openDatabase();
     runQuery(query);
-    QString rowText;
+    QString rowText; // reused for every row: it keeps its capacity
     while (nextRow()) {
-        rowText = columnText(1);
-        for (int column = 2; column <= 6; ++column)
-            rowText += u'\n' + columnText(column);
+        rowText.resize(0);
+        appendColumnText(1, rowText);
+        for (int column = 2; column <= 6; ++column) {
+            rowText += u'\n';
+            appendColumnText(column, rowText);
+        }
         gui::appendListRow(ids::kEntryList, rowText);
     }
     closeDatabase();
