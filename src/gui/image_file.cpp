@@ -41,7 +41,16 @@ bool sideOk(std::int64_t side) { return side > 0 && side <= kMaxImageSide; }
 
 std::int64_t rowBytes(std::int64_t width, int bitsPerPixel) { return (width * bitsPerPixel + 31) / 32 * 4; }
 
+// libpng's simplified reader stops after the pixel data, so a file cut inside its end chunk would still pass.
+bool hasPngEnd(Bytes bytes) {
+    static const unsigned char end[12] = {0, 0, 0, 0, 'I', 'E', 'N', 'D', 0xAE, 0x42, 0x60, 0x82};
+    const QByteArrayView all(bytes.data, bytes.size);
+    return all.lastIndexOf(QByteArrayView(end, sizeof end)) >= 8;
+}
+
 QImage decodePng(Bytes bytes) {
+    if (!hasPngEnd(bytes))
+        return {};
     png_image png;
     std::memset(&png, 0, sizeof png);
     png.version = PNG_IMAGE_VERSION;

@@ -62,21 +62,20 @@ INSTANTIATE_TEST_SUITE_P(Signs, ReadNumberTable,
                                            NumberCase{u"+-5", 0}, NumberCase{u"--5", 0}, NumberCase{u"- 5", 0},
                                            NumberCase{u"-", 0}, NumberCase{u"-0", 0}));
 
-INSTANTIATE_TEST_SUITE_P(
-    Bases, ReadNumberTable,
-    ::testing::Values(NumberCase{u"$ff", 255}, NumberCase{u"$FF", 255}, NumberCase{u"$fF", 255},
-                      NumberCase{u"$ffg", 255}, NumberCase{u"-$10", -16}, NumberCase{u"$", 0},
-                      NumberCase{u"%101", 5}, NumberCase{u"%102", 2}, NumberCase{u"%2", 0}, NumberCase{u"0x10", 0},
-                      NumberCase{u"ff", 0}, NumberCase{u"12abc", 12}, NumberCase{u"007", 7}, NumberCase{u"", 0},
-                      NumberCase{u"abc", 0}));
+INSTANTIATE_TEST_SUITE_P(Bases, ReadNumberTable,
+                         ::testing::Values(NumberCase{u"$ff", 255}, NumberCase{u"$FF", 255}, NumberCase{u"$fF", 255},
+                                           NumberCase{u"$ffg", 255}, NumberCase{u"-$10", -16}, NumberCase{u"$", 0},
+                                           NumberCase{u"%101", 5}, NumberCase{u"%102", 2}, NumberCase{u"%2", 0},
+                                           NumberCase{u"0x10", 0}, NumberCase{u"ff", 0}, NumberCase{u"12abc", 12},
+                                           NumberCase{u"007", 7}, NumberCase{u"", 0}, NumberCase{u"abc", 0}));
 
-INSTANTIATE_TEST_SUITE_P(
-    WrapAround, ReadNumberTable,
-    ::testing::Values(NumberCase{u"2147483647", 2147483647}, NumberCase{u"2147483648", INT32_MIN},
-                      NumberCase{u"4294967295", -1}, NumberCase{u"4294967296", 0}, NumberCase{u"4294967301", 5},
-                      NumberCase{u"-2147483648", INT32_MIN}, NumberCase{u"-4294967295", 1},
-                      NumberCase{u"$FFFFFFFF", -1}, NumberCase{u"$100000000", 0},
-                      NumberCase{u"99999999999999999999", 1661992959}));
+INSTANTIATE_TEST_SUITE_P(WrapAround, ReadNumberTable,
+                         ::testing::Values(NumberCase{u"2147483647", 2147483647}, NumberCase{u"2147483648", INT32_MIN},
+                                           NumberCase{u"4294967295", -1}, NumberCase{u"4294967296", 0},
+                                           NumberCase{u"4294967301", 5}, NumberCase{u"-2147483648", INT32_MIN},
+                                           NumberCase{u"-4294967295", 1}, NumberCase{u"$FFFFFFFF", -1},
+                                           NumberCase{u"$100000000", 0},
+                                           NumberCase{u"99999999999999999999", 1661992959}));
 
 struct ColourTextCase {
     std::int32_t integer;
@@ -94,8 +93,7 @@ INSTANTIATE_TEST_SUITE_P(Integers, ColourTextOfTable,
                          ::testing::Values(ColourTextCase{16711680, "0,0,255"}, ColourTextCase{0, "0,0,0"},
                                            ColourTextCase{33023, "255,128,0"}, ColourTextCase{-1, "255,255,255"},
                                            ColourTextCase{255, "255,0,0"}, ColourTextCase{65280, "0,255,0"},
-                                           ColourTextCase{0x12345678, "120,86,52"},
-                                           ColourTextCase{INT32_MIN, "0,0,0"},
+                                           ColourTextCase{0x12345678, "120,86,52"}, ColourTextCase{INT32_MIN, "0,0,0"},
                                            ColourTextCase{16777216, "0,0,0"}));
 
 struct AllColoursCase {
@@ -120,21 +118,19 @@ INSTANTIATE_TEST_SUITE_P(
     PrimaryColours, AllColoursTable,
     ::testing::Values(AllColoursCase{"255,0,0", "0,255,0", "0,0,255", colour::kDec, "255 | 65280 | 16711680"},
                       AllColoursCase{"255,0,0", "0,255,0", "0,0,255", colour::kHex, "0000FF | 00FF00 | FF0000"},
-                      AllColoursCase{"255,0,0", "0,255,0", "0,0,255", colour::kRgb,
-                                     "255,0,0 | 0,255,0 | 0,0,255"}));
+                      AllColoursCase{"255,0,0", "0,255,0", "0,0,255", colour::kRgb, "255,0,0 | 0,255,0 | 0,0,255"}));
 
 // With no row selected the commands copy the column titles of row -1.
 INSTANTIATE_TEST_SUITE_P(
     ColumnTitles, AllColoursTable,
     ::testing::Values(AllColoursCase{"Farbe 1", "Farbe 2", "Farbe 3", colour::kDec, "0 | 0 | 0"},
                       AllColoursCase{"Farbe 1", "Farbe 2", "Farbe 3", colour::kHex, "000000 | 000000 | 000000"},
-                      AllColoursCase{"Farbe 1", "Farbe 2", "Farbe 3", colour::kRgb,
-                                     "Farbe 1 | Farbe 2 | Farbe 3"}));
+                      AllColoursCase{"Farbe 1", "Farbe 2", "Farbe 3", colour::kRgb, "Farbe 1 | Farbe 2 | Farbe 3"}));
 
 TEST(Notation, UnknownNotationGivesEmptyText) {
     // Notations are compared exactly, so neither case nor spelling variants are accepted.
-    for (const QString& notation : {QStringLiteral("dec"), QStringLiteral("Hex"), QStringLiteral("rgb"),
-                                    QStringLiteral("DEC "), QString()}) {
+    for (const QString& notation :
+         {QStringLiteral("dec"), QStringLiteral("Hex"), QStringLiteral("rgb"), QStringLiteral("DEC "), QString()}) {
         EXPECT_TRUE(colour::notationText(u"255,0,0", notation).isEmpty()) << notation.toStdString();
         EXPECT_EQ(colour::allColoursText(u"255,0,0", u"0,255,0", u"0,0,255", notation), QStringLiteral(" |  | "));
     }
