@@ -58,6 +58,8 @@ public:
     // Tells the view about the rows appended since last time, as one reset when the list was empty
     // (the cheapest update for a fresh fill) or as one insertion otherwise.
     void publish() {
+        // A fill is over by now: memory kept from a larger earlier fill is not needed any more.
+        rows_.releaseUnused();
         const int stored = rows_.rowCount();
         if (stored == shownRows_)
             return;

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringView>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace gui {
@@ -10,10 +11,15 @@ namespace gui {
 // The rows of a list view, kept compactly: row texts ("a\nb\nc…") packed into large UTF-16 chunks, split into
 // cells only when a cell is read. A million rows cost their characters plus twelve bytes each, and growing
 // never copies what is already stored.
+//
+// Clearing keeps the chunks for the next fill: a refill of the same list then writes into memory that is
+// already there instead of faulting in fresh pages. Chunks the last fill did not need are given back by
+// releaseUnused().
 class RowStore {
 public:
     void clear();
     void append(QStringView rowText);
+    void releaseUnused();
     int rowCount() const { return int(rows_.size()); }
 
     // The text of one cell: the piece of the row text between the column-th and the next line feed.
@@ -21,12 +27,25 @@ public:
     QStringView cell(int row, int column) const;
 
 private:
+    // One block of row texts. Blocks are 2 MiB and aligned to it, so the kernel can back each with one huge
+    // page: filling a million rows then costs a hundred page faults instead of tens of thousands.
+    struct Chunk {
+        struct Free {
+            void operator()(char16_t* block) const;
+        };
+        std::unique_ptr<char16_t[], Free> text;
+        std::size_t capacity = 0;
+        std::size_t size = 0;
+    };
+    static Chunk makeChunk(std::size_t atLeastChars);
+
     struct RowSpan {
         std::uint32_t chunk;
         std::uint32_t offset;
         std::uint32_t length;
     };
-    std::vector<std::vector<char16_t>> chunks_;
+    std::vector<Chunk> chunks_;
+    std::size_t chunksInUse_ = 0;
     std::vector<RowSpan> rows_;
 };
 
