@@ -2,7 +2,18 @@
 
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <vector>
+
+namespace gui {
+// Readable failure messages for queued events.
+void PrintTo(const Event& event, std::ostream* out) {
+    static const char* const kinds[] = {"Control", "Command", "Size", "Close", "Other"};
+    static const char* const types[] = {"None", "Change", "Click", "LeftClick", "RightClick", "LeftDoubleClick"};
+    *out << kinds[int(event.kind)] << "(window " << event.window << ", control " << event.control << ", "
+         << types[int(event.type)] << ", command " << event.command << ")";
+}
+} // namespace gui
 
 namespace {
 
@@ -57,15 +68,16 @@ const gui::Event kChange1 = gui::controlEvent(1, EventType::Change);
 
 INSTANTIATE_TEST_SUITE_P(
     Bursts, EventFolding,
-    ::testing::Values(
-        FoldCase{"SizeBurstOfOneWindow", {kSize0, kSize0, kSize0, kSize0}, {kSize0}},
-        FoldCase{"SizeEventsOfTwoWindows", {kSize0, kSize1, kSize1, kSize0}, {kSize0, kSize1, kSize0}},
-        FoldCase{"EqualButNotNewest", {kChange0, kRight0, kChange0}, {kChange0, kRight0, kChange0}},
-        FoldCase{"ChangeThenRightClick", {kChange0, kRight0}, {kChange0, kRight0}},
-        FoldCase{"SameTypeOtherControl", {kChange0, kChange1, kChange1}, {kChange0, kChange1}},
-        FoldCase{"CommandRepeated", {gui::commandEvent(3), gui::commandEvent(3), gui::commandEvent(4)},
-                 {gui::commandEvent(3), gui::commandEvent(4)}},
-        FoldCase{"CloseAfterSizeOfSameWindow", {kSize0, gui::closeEvent(0)}, {kSize0, gui::closeEvent(0)}}),
+    ::testing::Values(FoldCase{"SizeBurstOfOneWindow", {kSize0, kSize0, kSize0, kSize0}, {kSize0}},
+                      FoldCase{"SizeEventsOfTwoWindows", {kSize0, kSize1, kSize1, kSize0}, {kSize0, kSize1, kSize0}},
+                      FoldCase{"EqualButNotNewest", {kChange0, kRight0, kChange0}, {kChange0, kRight0, kChange0}},
+                      FoldCase{"ChangeThenRightClick", {kChange0, kRight0}, {kChange0, kRight0}},
+                      FoldCase{"SameTypeOtherControl", {kChange0, kChange1, kChange1}, {kChange0, kChange1}},
+                      FoldCase{"CommandRepeated",
+                               {gui::commandEvent(3), gui::commandEvent(3), gui::commandEvent(4)},
+                               {gui::commandEvent(3), gui::commandEvent(4)}},
+                      FoldCase{
+                          "CloseAfterSizeOfSameWindow", {kSize0, gui::closeEvent(0)}, {kSize0, gui::closeEvent(0)}}),
     [](const ::testing::TestParamInfo<FoldCase>& info) { return std::string(info.param.name); });
 
 TEST_F(EventQueue, FoldsAgainstTheNewestEvenAfterTheOldestWasTaken) {
@@ -101,6 +113,17 @@ TEST_F(EventQueue, WaitReturnsAnEventPostedWhileItBlocks) {
     QTimer::singleShot(20, [] { gui::postEvent(gui::commandEvent(27)); });
     EXPECT_EQ(gui::waitEvent(), gui::commandEvent(27));
     EXPECT_EQ(gui::queuedEventCount(), 0);
+}
+
+TEST_F(EventQueue, WaitingForControlsDropsEverythingElseOnTheWay) {
+    const gui::Event awaited = gui::controlEvent(30, EventType::Click);
+    for (const gui::Event& event : {kSize0, gui::commandEvent(27), gui::closeEvent(0), kChange0,
+                                    gui::controlEvent(31, EventType::Change), awaited, kChange1})
+        gui::postEvent(event);
+    EXPECT_EQ(gui::waitForControlEvent({31, 30}), gui::controlEvent(31, EventType::Change));
+    EXPECT_EQ(gui::waitForControlEvent({30}), awaited);
+    // What came after the awaited event is still there.
+    EXPECT_EQ(drain(), std::vector<gui::Event>{kChange1});
 }
 
 TEST_F(EventQueue, PollDeliversWhatQtHasPending) {
