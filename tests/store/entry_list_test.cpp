@@ -72,6 +72,18 @@ QString detailText() { return gui::controlText(ids::kDetailText); }
 
 QString firstLine(const QString& text) { return text.section(QStringLiteral("\r\n"), 0, 0); }
 
+// After a fill: a result selects its first row, whose entry the detail panel shows; an empty result selects
+// nothing, so nothing refreshes the panel and it keeps the entry it showed before.
+void expectSelectionAfterFill(const QStringList& names, const QString& detailBefore) {
+    if (names.isEmpty()) {
+        EXPECT_EQ(gui::selectedListRow(ids::kEntryList), -1);
+        EXPECT_EQ(detailText(), detailBefore);
+    } else {
+        EXPECT_EQ(gui::selectedListRow(ids::kEntryList), 0);
+        EXPECT_EQ(firstLine(detailText()), names.first());
+    }
+}
+
 QTableView* entryListView() {
     for (QWidget* widget : QApplication::allWidgets())
         if (widget->property("tessora_control").toInt() == ids::kEntryList && widget->isVisible())
@@ -159,14 +171,7 @@ TEST_P(EntryListFilter, ShowsTheMatchingEntries) {
     EXPECT_EQ(gui::selectedDropDownItem(ids::kCategoryFilter), c.categoryItem);
     EXPECT_EQ(gui::selectedDropDownItem(ids::kPaletteFilter), c.paletteItem);
     EXPECT_EQ(gui::focusedControl(), ids::kEntryList);
-    if (c.names.isEmpty()) {
-        EXPECT_EQ(gui::selectedListRow(ids::kEntryList), -1);
-        // Nothing is selected, so nothing refreshes the detail panel: it keeps the last entry.
-        EXPECT_EQ(detailText(), detailBefore);
-    } else {
-        EXPECT_EQ(gui::selectedListRow(ids::kEntryList), 0);
-        EXPECT_EQ(firstLine(detailText()), c.names.first());
-    }
+    expectSelectionAfterFill(c.names, detailBefore);
 }
 
 INSTANTIATE_TEST_SUITE_P(Choices, EntryListFilter, ::testing::ValuesIn(kFilterCases),
@@ -298,13 +303,7 @@ TEST_P(EntryListSearch, ListsWhatTheDialogAnswerFinds) {
     // A search leaves the filter boxes alone.
     EXPECT_EQ(gui::selectedDropDownItem(ids::kCategoryFilter), 1);
     EXPECT_EQ(gui::selectedDropDownItem(ids::kPaletteFilter), 2);
-    if (c.names.isEmpty()) {
-        EXPECT_EQ(gui::selectedListRow(ids::kEntryList), -1);
-        EXPECT_EQ(detailText(), detailBefore);
-    } else {
-        EXPECT_EQ(gui::selectedListRow(ids::kEntryList), 0);
-        EXPECT_EQ(firstLine(detailText()), c.names.first());
-    }
+    expectSelectionAfterFill(c.names, detailBefore);
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, EntryListSearch, ::testing::ValuesIn(kSearchCases),
