@@ -16,17 +16,12 @@
 namespace gui {
 namespace {
 
-const char* const kControlIdProperty = "tessora_control";
+using detail::kControlIdProperty;
 // The detail text keeps the exact text it was given ("\r\n" line breaks) beside what the widget shows.
 const char* const kExactTextProperty = "tessora_exact_text";
 
-template <typename W> W* place(int window, int id, QRect where, W* widget) {
-    widget->setObjectName(QStringLiteral("control_%1").arg(id));
-    widget->setProperty(kControlIdProperty, id);
-    widget->setGeometry(where);
-    widget->show();
-    detail::registerControl(id, widget);
-    Q_UNUSED(window);
+template <typename W> W* place(int id, QRect where, W* widget) {
+    detail::placeControl(id, where, widget);
     return widget;
 }
 
@@ -40,7 +35,7 @@ QComboBox* makeDropDown(int window, int id, QRect where, bool editable) {
     QWidget* parent = parentFor(window);
     if (!parent)
         return nullptr;
-    auto* box = place(window, id, where, new QComboBox(parent));
+    auto* box = place(id, where, new QComboBox(parent));
     box->setEditable(editable);
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setMaxVisibleItems(20);
@@ -60,7 +55,7 @@ bool createPushButton(int window, int id, QRect where, const QString& label, boo
     QWidget* parent = parentFor(window);
     if (!parent)
         return false;
-    auto* button = place(window, id, where, new QPushButton(label, parent));
+    auto* button = place(id, where, new QPushButton(label, parent));
     button->setAutoDefault(isDefault);
     button->setDefault(isDefault);
     postOnClick(button, id);
@@ -71,7 +66,7 @@ bool createImageButton(int window, int id, QRect where, int imageId) {
     QWidget* parent = parentFor(window);
     if (!parent)
         return false;
-    auto* button = place(window, id, where, new QPushButton(parent));
+    auto* button = place(id, where, new QPushButton(parent));
     button->setAutoDefault(false);
     const QImage& picture = image(imageId);
     if (!picture.isNull()) {
@@ -86,7 +81,7 @@ bool createTextLabel(int window, int id, QRect where, const QString& text, Qt::A
     QWidget* parent = parentFor(window);
     if (!parent)
         return false;
-    auto* label = place(window, id, where, new QLabel(text, parent));
+    auto* label = place(id, where, new QLabel(text, parent));
     label->setAlignment(alignment | Qt::AlignVCenter);
     label->setTextFormat(Qt::PlainText);
     return true;
@@ -96,7 +91,7 @@ bool createLineEdit(int window, int id, QRect where, bool readOnly) {
     QWidget* parent = parentFor(window);
     if (!parent)
         return false;
-    auto* edit = place(window, id, where, new QLineEdit(parent));
+    auto* edit = place(id, where, new QLineEdit(parent));
     edit->setReadOnly(readOnly);
     return true;
 }
@@ -105,7 +100,7 @@ bool createReadOnlyRichText(int window, int id, QRect where) {
     QWidget* parent = parentFor(window);
     if (!parent)
         return false;
-    auto* text = place(window, id, where, new QTextEdit(parent));
+    auto* text = place(id, where, new QTextEdit(parent));
     text->setReadOnly(true);
     text->setLineWrapMode(QTextEdit::NoWrap);
     text->setTabChangesFocus(true);
@@ -113,12 +108,7 @@ bool createReadOnlyRichText(int window, int id, QRect where) {
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text->setFrameShadow(QFrame::Sunken);
-    // The selection keeps its active look when the field loses the focus.
-    QPalette palette = text->palette();
-    palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Highlight));
-    palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
-                     palette.color(QPalette::Active, QPalette::HighlightedText));
-    text->setPalette(palette);
+    detail::keepSelectionVisibleWithoutFocus(text);
     return true;
 }
 
@@ -126,7 +116,7 @@ bool createImageField(int window, int id, QPoint topLeft, int imageId) {
     QWidget* parent = parentFor(window);
     if (!parent)
         return false;
-    auto* field = place(window, id, QRect(topLeft, QSize(1, 1)), new QLabel(parent));
+    auto* field = place(id, QRect(topLeft, QSize(1, 1)), new QLabel(parent));
     field->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     field->setFrameShape(QFrame::NoFrame);
     field->setFocusPolicy(Qt::NoFocus);
@@ -138,7 +128,7 @@ bool createListBox(int window, int id, QRect where, const QStringList& lines) {
     QWidget* parent = parentFor(window);
     if (!parent)
         return false;
-    auto* list = place(window, id, where, new QListWidget(parent));
+    auto* list = place(id, where, new QListWidget(parent));
     list->setSortingEnabled(false);
     list->setFrameShadow(QFrame::Sunken);
     list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

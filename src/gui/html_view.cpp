@@ -12,16 +12,12 @@ bool createHtmlView(int window, int id, QRect where, const QString& url) {
     if (!parent)
         return false;
     auto* view = new QTextBrowser(parent);
-    view->setObjectName(QStringLiteral("control_%1").arg(id));
-    view->setProperty("tessora_control", id);
-    view->setGeometry(where);
     view->setOpenExternalLinks(true);
     // Everything after "file://" is taken as a path, so folder names with "#", "%" or spaces stay intact.
     const QString prefix = QStringLiteral("file://");
     const QUrl source = url.startsWith(prefix) ? QUrl::fromLocalFile(url.mid(prefix.size())) : QUrl(url);
     view->setSource(source);
-    view->show();
-    detail::registerControl(id, view);
+    detail::placeControl(id, where, view);
     return true;
 }
 

@@ -104,12 +104,7 @@ public:
         horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         for (std::size_t i = 0; i < columns.size(); ++i)
             setColumnWidth(int(i), columns[i].width);
-        // The selected row keeps its highlight when the list loses the focus.
-        QPalette palette = this->palette();
-        palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Highlight));
-        palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
-                         palette.color(QPalette::Active, QPalette::HighlightedText));
-        setPalette(palette);
+        detail::keepSelectionVisibleWithoutFocus(this);
         connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { reportSelection(); });
     }
 
@@ -178,11 +173,7 @@ bool createListView(int window, int id, QRect where, const std::vector<ListColum
     if (!parent)
         return false;
     auto* view = new EntryListView(id, columns, parent);
-    view->setObjectName(QStringLiteral("control_%1").arg(id));
-    view->setProperty("tessora_control", id);
-    view->setGeometry(where);
-    view->show();
-    detail::registerControl(id, view);
+    detail::placeControl(id, where, view);
     allLists.emplace_back(view);
     return true;
 }

@@ -1,5 +1,6 @@
 #include "gui/registry.h"
 
+#include <QPalette>
 #include <QPointer>
 #include <map>
 
@@ -18,10 +19,23 @@ QWidget* lookUp(const std::map<int, QPointer<QWidget>>& table, int id) {
 } // namespace
 
 void registerWindow(int id, QWidget* window) { windows[id] = window; }
-void registerControl(int id, QWidget* control) { controls[id] = control; }
+void placeControl(int id, QRect where, QWidget* control) {
+    control->setObjectName(QStringLiteral("control_%1").arg(id));
+    control->setProperty(kControlIdProperty, id);
+    control->setGeometry(where);
+    control->show();
+    controls[id] = control;
+}
 void forgetWindow(int id) { windows.erase(id); }
 QWidget* windowWidget(int id) { return lookUp(windows, id); }
 QWidget* controlWidget(int id) { return lookUp(controls, id); }
+
+void keepSelectionVisibleWithoutFocus(QWidget* control) {
+    QPalette palette = control->palette();
+    for (auto role : {QPalette::Highlight, QPalette::HighlightedText})
+        palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
+    control->setPalette(palette);
+}
 
 QWidget* clientArea(int windowId) {
     QWidget* window = windowWidget(windowId);
