@@ -41,7 +41,9 @@ const std::array<CopyCommand, 12> kCopyCommands{{
 }};
 
 // Colours 1 to 3 stand in list columns 3 to 5; row -1 gives their titles.
-QString colourText(int row, int colour) { return gui::listCellText(ids::kEntryList, row, 2 + colour); }
+QString colourText(int row, int colour) {
+    return gui::listCellText(ids::kEntryList, row, 2 + colour);
+}
 
 bool runCopyCommand(int command, int row) {
     for (const CopyCommand& copy : kCopyCommands) {
@@ -147,8 +149,12 @@ void runMainLoop() {
         dispatchEvent(gui::waitEvent());
 }
 
-bool quitRequested() { return quitFlag; }
+bool quitRequested() {
+    return quitFlag;
+}
 
-void resetQuitFlag() { quitFlag = false; }
+void resetQuitFlag() {
+    quitFlag = false;
+}
 
 } // namespace app

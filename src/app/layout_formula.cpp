@@ -7,10 +7,14 @@ namespace app {
 namespace {
 
 // Nearest integer with an exact half going to the even neighbour (the default FP rounding mode).
-int roundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
+int roundHalfEven(double value) {
+    return static_cast<int>(std::nearbyint(value));
+}
 
 // While the window is still too small the formulas can give negative extents; they are used as 0.
-int notNegative(int value) { return std::max(value, 0); }
+int notNegative(int value) {
+    return std::max(value, 0);
+}
 
 } // namespace
 

@@ -67,7 +67,9 @@ std::int32_t colourInteger(QStringView colourText) {
     return static_cast<std::int32_t>(red + green * 256u + blue * 65536u);
 }
 
-QString decimalText(std::int32_t value) { return QString::number(value); }
+QString decimalText(std::int32_t value) {
+    return QString::number(value);
+}
 
 QString hexNotation(QStringView colourText) {
     const auto value = static_cast<std::uint32_t>(colourInteger(colourText));

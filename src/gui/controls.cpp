@@ -25,7 +25,9 @@ template <typename W> W* place(int id, QRect where, W* widget) {
     return widget;
 }
 
-QWidget* parentFor(int window) { return detail::clientArea(window); }
+QWidget* parentFor(int window) {
+    return detail::clientArea(window);
+}
 
 void postOnClick(QPushButton* button, int id) {
     QObject::connect(button, &QPushButton::clicked, [id] { postEvent(controlEvent(id, EventType::Click)); });
@@ -47,9 +49,13 @@ QComboBox* makeDropDown(int window, int id, QRect where, bool editable) {
 
 } // namespace
 
-bool createDropDownList(int window, int id, QRect where) { return makeDropDown(window, id, where, false); }
+bool createDropDownList(int window, int id, QRect where) {
+    return makeDropDown(window, id, where, false);
+}
 
-bool createEditableDropDown(int window, int id, QRect where) { return makeDropDown(window, id, where, true); }
+bool createEditableDropDown(int window, int id, QRect where) {
+    return makeDropDown(window, id, where, true);
+}
 
 bool createPushButton(int window, int id, QRect where, const QString& label, bool isDefault) {
     QWidget* parent = parentFor(window);
@@ -137,7 +143,9 @@ bool createListBox(int window, int id, QRect where, const QStringList& lines) {
     return true;
 }
 
-bool controlExists(int id) { return detail::controlWidget(id) != nullptr; }
+bool controlExists(int id) {
+    return detail::controlWidget(id) != nullptr;
+}
 
 QRect controlGeometry(int id) {
     QWidget* control = detail::controlWidget(id);

@@ -15,7 +15,7 @@ struct ListColumn {
     int width;
 };
 
-bool createDropDownList(int window, int id, QRect place);   // pick one item, no typing, no sorting
+bool createDropDownList(int window, int id, QRect place);     // pick one item, no typing, no sorting
 bool createEditableDropDown(int window, int id, QRect place); // type or pick
 bool createPushButton(int window, int id, QRect place, const QString& label, bool isDefault = false);
 bool createImageButton(int window, int id, QRect place, int imageId);

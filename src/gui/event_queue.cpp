@@ -30,10 +30,18 @@ std::optional<Event> takeOldest() {
 
 } // namespace
 
-Event controlEvent(int control, EventType type) { return {EventKind::Control, -1, control, type, -1}; }
-Event commandEvent(int command) { return {EventKind::Command, -1, -1, EventType::None, command}; }
-Event sizeEvent(int window) { return {EventKind::Size, window, -1, EventType::None, -1}; }
-Event closeEvent(int window) { return {EventKind::Close, window, -1, EventType::None, -1}; }
+Event controlEvent(int control, EventType type) {
+    return {EventKind::Control, -1, control, type, -1};
+}
+Event commandEvent(int command) {
+    return {EventKind::Command, -1, -1, EventType::None, command};
+}
+Event sizeEvent(int window) {
+    return {EventKind::Size, window, -1, EventType::None, -1};
+}
+Event closeEvent(int window) {
+    return {EventKind::Close, window, -1, EventType::None, -1};
+}
 
 void postEvent(const Event& event) {
     if (!queue.empty() && queue.back() == event)
@@ -64,10 +72,16 @@ std::optional<Event> pollEvent() {
     return takeOldest();
 }
 
-void processPendingToolkitEvents() { toolkitPass(QEventLoop::AllEvents); }
+void processPendingToolkitEvents() {
+    toolkitPass(QEventLoop::AllEvents);
+}
 
-int queuedEventCount() { return int(queue.size()); }
+int queuedEventCount() {
+    return int(queue.size());
+}
 
-void discardQueuedEvents() { queue.clear(); }
+void discardQueuedEvents() {
+    queue.clear();
+}
 
 } // namespace gui

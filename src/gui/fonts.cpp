@@ -19,6 +19,8 @@ QFont font(int id) {
     return it == fonts.end() ? QApplication::font() : it->second;
 }
 
-void freeAllFonts() { fonts.clear(); }
+void freeAllFonts() {
+    fonts.clear();
+}
 
 } // namespace gui

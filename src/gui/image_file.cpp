@@ -37,9 +37,13 @@ struct Bytes {
     }
 };
 
-bool sideOk(std::int64_t side) { return side > 0 && side <= kMaxImageSide; }
+bool sideOk(std::int64_t side) {
+    return side > 0 && side <= kMaxImageSide;
+}
 
-std::int64_t rowBytes(std::int64_t width, int bitsPerPixel) { return (width * bitsPerPixel + 31) / 32 * 4; }
+std::int64_t rowBytes(std::int64_t width, int bitsPerPixel) {
+    return (width * bitsPerPixel + 31) / 32 * 4;
+}
 
 // libpng's simplified reader stops after the pixel data, so a file cut inside its end chunk would still pass.
 bool hasPngEnd(Bytes bytes) {
@@ -173,8 +177,8 @@ QImage decodeDib(Bytes b, qsizetype at, qsizetype pixelsAt, bool isIcon) {
     dib.hasMask = isIcon;
     dib.paletteAt = at + qsizetype(*headerSize);
     if (dib.bitsPerPixel <= 8)
-        dib.paletteEntries = *coloursUsed ? int(std::min<std::uint32_t>(*coloursUsed, 1u << dib.bitsPerPixel))
-                                          : 1 << dib.bitsPerPixel;
+        dib.paletteEntries =
+            *coloursUsed ? int(std::min<std::uint32_t>(*coloursUsed, 1u << dib.bitsPerPixel)) : 1 << dib.bitsPerPixel;
     if (*compression == 3 && *headerSize == 40)
         dib.paletteAt += 12; // three colour masks follow a plain header
     dib.pixelsAt = pixelsAt ? pixelsAt : dib.paletteAt + qsizetype(dib.paletteEntries) * 4;

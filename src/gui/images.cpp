@@ -57,6 +57,8 @@ const QImage& image(int id) {
     return it == images.end() ? none : it->second;
 }
 
-void freeAllImages() { images.clear(); }
+void freeAllImages() {
+    images.clear();
+}
 
 } // namespace gui

@@ -164,7 +164,9 @@ private:
 
 std::vector<QPointer<EntryListView>> allLists;
 
-EntryListView* listView(int id) { return detail::controlAs<EntryListView>(id); }
+EntryListView* listView(int id) {
+    return detail::controlAs<EntryListView>(id);
+}
 
 } // namespace
 

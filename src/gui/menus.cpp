@@ -62,7 +62,7 @@ private:
 };
 
 struct MenuState {
-    QPointer<QWidget> root;          // the QMenuBar or the pop-up QMenu
+    QPointer<QWidget> root;            // the QMenuBar or the pop-up QMenu
     std::vector<QPointer<QMenu>> open; // sub-menus being filled
 };
 
@@ -143,7 +143,9 @@ void showPopupMenu(int menuId, QPoint topLeft) {
         menu->exec(topLeft);
 }
 
-QPoint mousePosition() { return QCursor::pos(); }
+QPoint mousePosition() {
+    return QCursor::pos();
+}
 
 void freeAllMenus() {
     for (auto& [id, state] : menus)

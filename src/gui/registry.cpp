@@ -18,7 +18,9 @@ QWidget* lookUp(const std::map<int, QPointer<QWidget>>& table, int id) {
 
 } // namespace
 
-void registerWindow(int id, QWidget* window) { windows[id] = window; }
+void registerWindow(int id, QWidget* window) {
+    windows[id] = window;
+}
 void placeControl(int id, QRect where, QWidget* control) {
     control->setObjectName(QStringLiteral("control_%1").arg(id));
     control->setProperty(kControlIdProperty, id);
@@ -26,9 +28,15 @@ void placeControl(int id, QRect where, QWidget* control) {
     control->show();
     controls[id] = control;
 }
-void forgetWindow(int id) { windows.erase(id); }
-QWidget* windowWidget(int id) { return lookUp(windows, id); }
-QWidget* controlWidget(int id) { return lookUp(controls, id); }
+void forgetWindow(int id) {
+    windows.erase(id);
+}
+QWidget* windowWidget(int id) {
+    return lookUp(windows, id);
+}
+QWidget* controlWidget(int id) {
+    return lookUp(controls, id);
+}
 
 void keepSelectionVisibleWithoutFocus(QWidget* control) {
     QPalette palette = control->palette();

@@ -25,6 +25,8 @@ QWidget* controlWidget(int id);
 // The area of a window that its controls are placed in: below the menu bar, if it has one.
 QWidget* clientArea(int windowId);
 
-template <typename T> T* controlAs(int id) { return dynamic_cast<T*>(controlWidget(id)); }
+template <typename T> T* controlAs(int id) {
+    return dynamic_cast<T*>(controlWidget(id));
+}
 
 } // namespace gui::detail

@@ -14,7 +14,9 @@ namespace {
 constexpr std::size_t kChunkBytes = std::size_t(2) << 20;
 }
 
-void RowStore::Chunk::Free::operator()(char16_t* block) const { std::free(block); }
+void RowStore::Chunk::Free::operator()(char16_t* block) const {
+    std::free(block);
+}
 
 RowStore::Chunk RowStore::makeChunk(std::size_t atLeastChars) {
     const std::size_t bytes = (atLeastChars * sizeof(char16_t) + kChunkBytes - 1) / kChunkBytes * kChunkBytes;
@@ -45,7 +47,9 @@ void RowStore::releaseUnused() {
 
 void RowStore::append(QStringView rowText) {
     const auto length = std::size_t(rowText.size());
-    const auto fits = [length](const Chunk& chunk) { return chunk.capacity - chunk.size >= length; };
+    const auto fits = [length](const Chunk& chunk) {
+        return chunk.capacity - chunk.size >= length;
+    };
     if (chunksInUse_ == 0 || !fits(chunks_[chunksInUse_ - 1])) {
         // Take the next kept chunk if the row fits into it, else make one (large enough for a long row).
         if (chunksInUse_ == chunks_.size())

@@ -111,7 +111,9 @@ void closeAllWindows() {
         closeWindow(openWindows.begin()->first);
 }
 
-bool windowExists(int id) { return openWindows.count(id) != 0; }
+bool windowExists(int id) {
+    return openWindows.count(id) != 0;
+}
 
 QSize windowInnerSize(int id) {
     QWidget* window = detail::windowWidget(id);

@@ -4,7 +4,9 @@
 
 namespace info {
 
-QRect helpViewRect(QSize client) { return {5, 5, client.width() - 10, client.height() - 50}; }
+QRect helpViewRect(QSize client) {
+    return {5, 5, client.width() - 10, client.height() - 50};
+}
 
 QRect helpCloseButtonRect(QSize client) {
     const double tenth = client.width() * 0.1;

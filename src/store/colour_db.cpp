@@ -82,9 +82,13 @@ QStringView currentText(int column) {
 
 } // namespace
 
-QString columnText(int column) { return currentText(column).toString(); }
+QString columnText(int column) {
+    return currentText(column).toString();
+}
 
-void appendColumnText(int column, QString& target) { target.append(currentText(column)); }
+void appendColumnText(int column, QString& target) {
+    target.append(currentText(column));
+}
 
 bool runChange(const QString& statement) {
     if (!connection.db)
@@ -93,8 +97,12 @@ bool runChange(const QString& statement) {
     return sqlite3_exec(connection.db, statement.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
 }
 
-void closeDatabase() { connection.close(); }
+void closeDatabase() {
+    connection.close();
+}
 
-bool isDatabaseOpen() { return connection.db != nullptr; }
+bool isDatabaseOpen() {
+    return connection.db != nullptr;
+}
 
 } // namespace store

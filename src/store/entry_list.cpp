@@ -41,9 +41,13 @@ void fillRowsFrom(const QString& query) {
 
 } // namespace
 
-void fillCategoryFilter() { appendQueryColumnTo(ids::kCategoryFilter, categoryListQuery()); }
+void fillCategoryFilter() {
+    appendQueryColumnTo(ids::kCategoryFilter, categoryListQuery());
+}
 
-void fillPaletteFilter() { appendQueryColumnTo(ids::kPaletteFilter, paletteListQuery()); }
+void fillPaletteFilter() {
+    appendQueryColumnTo(ids::kPaletteFilter, paletteListQuery());
+}
 
 void refillAllEntries() {
     gui::clearListRows(ids::kEntryList);
@@ -73,7 +77,9 @@ void showAllEntries() {
     colour::refreshDetails();
 }
 
-void searchWithDialog() { search(gui::askForText(kSearchTitle, kSearchPrompt)); }
+void searchWithDialog() {
+    search(gui::askForText(kSearchTitle, kSearchPrompt));
+}
 
 void search(const QString& term) {
     gui::clearListRows(ids::kEntryList);

@@ -32,7 +32,7 @@ constexpr std::array<ColourSlot, 3> kColourSlots{{
 }};
 
 constexpr std::array<int, 6> kInputControls{ids::kCategoryInput, ids::kPaletteInput, ids::kNameInput,
-                                            ids::kColour1Field,  ids::kColour2Field,  ids::kColour3Field};
+                                            ids::kColour1Field,  ids::kColour2Field, ids::kColour3Field};
 
 void createLabelledInput(int labelId, int inputId, int top, const QString& label, bool dropDown) {
     const int w = ids::kNewEntryWindow;
@@ -146,9 +146,8 @@ void openNewEntryWindow() {
     createControls();
     fillChoices();
     for (;;) {
-        const gui::Event event =
-            gui::waitForControlEvent({ids::kColour1Button, ids::kColour2Button, ids::kColour3Button,
-                                      ids::kNewEntryOk, ids::kNewEntryCancel});
+        const gui::Event event = gui::waitForControlEvent(
+            {ids::kColour1Button, ids::kColour2Button, ids::kColour3Button, ids::kNewEntryOk, ids::kNewEntryCancel});
         for (const ColourSlot& slot : kColourSlots)
             if (event.control == slot.button)
                 pickColour(slot);

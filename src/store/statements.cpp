@@ -8,11 +8,17 @@ QString sqlLiteral(const QString& value) {
     return u'\'' + quoted + u'\'';
 }
 
-QString allEntriesQuery() { return QStringLiteral("SELECT * FROM colours"); }
+QString allEntriesQuery() {
+    return QStringLiteral("SELECT * FROM colours");
+}
 
-QString categoryListQuery() { return QStringLiteral("SELECT DISTINCT kategorie FROM colours"); }
+QString categoryListQuery() {
+    return QStringLiteral("SELECT DISTINCT kategorie FROM colours");
+}
 
-QString paletteListQuery() { return QStringLiteral("SELECT DISTINCT palette FROM colours"); }
+QString paletteListQuery() {
+    return QStringLiteral("SELECT DISTINCT palette FROM colours");
+}
 
 QString filterByCategoryAndPaletteQuery(const QString& category, const QString& palette) {
     return QStringLiteral("SELECT * FROM colours WHERE palette = ") + sqlLiteral(palette) +
@@ -34,12 +40,12 @@ QString searchQuery(const QString& term) {
            QStringLiteral(" Or farbe2 LIKE ") + pattern + QStringLiteral(" Or farbe3 LIKE ") + pattern;
 }
 
-QString insertStatement(const QString& category, const QString& palette, const QString& name,
-                        const QString& colour1, const QString& colour2, const QString& colour3) {
+QString insertStatement(const QString& category, const QString& palette, const QString& name, const QString& colour1,
+                        const QString& colour2, const QString& colour3) {
     const QString sep = QStringLiteral(", ");
     return QStringLiteral("INSERT INTO colours(kategorie, palette, name, farbe1, farbe2, farbe3) VALUES(") +
-           sqlLiteral(category) + sep + sqlLiteral(palette) + sep + sqlLiteral(name) + sep + sqlLiteral(colour1) +
-           sep + sqlLiteral(colour2) + sep + sqlLiteral(colour3) + u')';
+           sqlLiteral(category) + sep + sqlLiteral(palette) + sep + sqlLiteral(name) + sep + sqlLiteral(colour1) + sep +
+           sqlLiteral(colour2) + sep + sqlLiteral(colour3) + u')';
 }
 
 QString deleteOneEntryStatement(const QString& category, const QString& palette, const QString& name,
@@ -47,9 +53,9 @@ QString deleteOneEntryStatement(const QString& category, const QString& palette,
     // Entries are not unique, so the row is picked by its rowid: deleting one entry never takes its twins.
     return QStringLiteral("DELETE FROM colours WHERE rowid = (SELECT rowid FROM colours WHERE kategorie = ") +
            sqlLiteral(category) + QStringLiteral(" AND palette = ") + sqlLiteral(palette) +
-           QStringLiteral(" AND name = ") + sqlLiteral(name) + QStringLiteral(" AND farbe1 = ") +
-           sqlLiteral(colour1) + QStringLiteral(" AND farbe2 = ") + sqlLiteral(colour2) +
-           QStringLiteral(" AND farbe3 = ") + sqlLiteral(colour3) + QStringLiteral(" LIMIT 1)");
+           QStringLiteral(" AND name = ") + sqlLiteral(name) + QStringLiteral(" AND farbe1 = ") + sqlLiteral(colour1) +
+           QStringLiteral(" AND farbe2 = ") + sqlLiteral(colour2) + QStringLiteral(" AND farbe3 = ") +
+           sqlLiteral(colour3) + QStringLiteral(" LIMIT 1)");
 }
 
 } // namespace store

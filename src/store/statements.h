@@ -21,8 +21,8 @@ QString filterByPaletteQuery(const QString& palette);
 // "%" and "_" in the term keep their LIKE meaning.
 QString searchQuery(const QString& term);
 
-QString insertStatement(const QString& category, const QString& palette, const QString& name,
-                        const QString& colour1, const QString& colour2, const QString& colour3);
+QString insertStatement(const QString& category, const QString& palette, const QString& name, const QString& colour1,
+                        const QString& colour2, const QString& colour3);
 
 // Removes exactly one stored row: the first one whose six texts read back as the given ones.
 QString deleteOneEntryStatement(const QString& category, const QString& palette, const QString& name,

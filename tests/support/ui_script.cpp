@@ -18,7 +18,9 @@ UiScript& UiScript::thenDo(std::function<void()> action) {
     });
 }
 
-UiScript::~UiScript() { delete timer_; }
+UiScript::~UiScript() {
+    delete timer_;
+}
 
 void UiScript::start() {
     delete timer_;
@@ -47,8 +49,12 @@ QWidget* byName(const QString& name) {
 }
 } // namespace
 
-QWidget* windowWidget(int id) { return byName(QStringLiteral("window_%1").arg(id)); }
-QWidget* controlWidget(int id) { return byName(QStringLiteral("control_%1").arg(id)); }
+QWidget* windowWidget(int id) {
+    return byName(QStringLiteral("window_%1").arg(id));
+}
+QWidget* controlWidget(int id) {
+    return byName(QStringLiteral("control_%1").arg(id));
+}
 
 void clickControl(int id) {
     if (QWidget* control = controlWidget(id))

@@ -43,7 +43,9 @@ WorkingFolder::WorkingFolder() : previous_(QDir::currentPath()) {
     QDir::setCurrent(dir_.path());
 }
 
-WorkingFolder::~WorkingFolder() { QDir::setCurrent(previous_); }
+WorkingFolder::~WorkingFolder() {
+    QDir::setCurrent(previous_);
+}
 
 void WorkingFolder::createCollection(const std::vector<Entry>& entries) const {
     execute(QStringLiteral("CREATE TABLE colours (id INTEGER PRIMARY KEY, kategorie TEXT, palette TEXT, name TEXT, "
@@ -51,12 +53,11 @@ void WorkingFolder::createCollection(const std::vector<Entry>& entries) const {
     Direct direct;
     sqlite3_stmt* insert = nullptr;
     sqlite3_prepare_v2(direct.db(),
-                       "INSERT INTO colours(kategorie, palette, name, farbe1, farbe2, farbe3) VALUES(?,?,?,?,?,?)",
-                       -1, &insert, nullptr);
+                       "INSERT INTO colours(kategorie, palette, name, farbe1, farbe2, farbe3) VALUES(?,?,?,?,?,?)", -1,
+                       &insert, nullptr);
     sqlite3_exec(direct.db(), "BEGIN", nullptr, nullptr, nullptr);
     for (const Entry& e : entries) {
-        const std::optional<QString>* values[] = {&e.category, &e.palette, &e.name,
-                                                  &e.colour1,  &e.colour2, &e.colour3};
+        const std::optional<QString>* values[] = {&e.category, &e.palette, &e.name, &e.colour1, &e.colour2, &e.colour3};
         for (int i = 0; i < 6; ++i)
             bindOptional(insert, i + 1, *values[i]);
         EXPECT_EQ(sqlite3_step(insert), SQLITE_DONE);
@@ -108,6 +109,8 @@ void WorkingFolder::copyAssets() const {
     QFile::copy(assetsPath() + QStringLiteral("/help/index.html"), filePath(QStringLiteral("help/index.html")));
 }
 
-QString assetsPath() { return qEnvironmentVariable("TESSORA_SOURCE_DIR") + QStringLiteral("/assets"); }
+QString assetsPath() {
+    return qEnvironmentVariable("TESSORA_SOURCE_DIR") + QStringLiteral("/assets");
+}
 
 } // namespace testing_support
