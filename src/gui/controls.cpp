@@ -12,11 +12,15 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTextEdit>
+#include <limits>
 
 namespace gui {
 namespace {
 
 using detail::kControlIdProperty;
+
+// Qt cuts typed or pasted text at 32767 characters by default; a long text must arrive whole.
+constexpr int kNoLengthLimit = std::numeric_limits<int>::max();
 // The detail text keeps the exact text it was given ("\r\n" line breaks) beside what the widget shows.
 const char* const kExactTextProperty = "tessora_exact_text";
 
@@ -41,8 +45,10 @@ QComboBox* makeDropDown(int window, int id, QRect where, bool editable) {
     box->setEditable(editable);
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setMaxVisibleItems(20);
-    if (editable)
+    if (editable) {
         box->lineEdit()->setProperty(kControlIdProperty, id);
+        box->lineEdit()->setMaxLength(kNoLengthLimit);
+    }
     QObject::connect(box, &QComboBox::activated, [id] { postEvent(controlEvent(id, EventType::Change)); });
     return box;
 }
@@ -99,6 +105,7 @@ bool createLineEdit(int window, int id, QRect where, bool readOnly) {
         return false;
     auto* edit = place(id, where, new QLineEdit(parent));
     edit->setReadOnly(readOnly);
+    edit->setMaxLength(kNoLengthLimit);
     return true;
 }
 

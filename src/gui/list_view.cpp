@@ -53,6 +53,7 @@ public:
     }
 
     void append(QStringView rowText) { rows_.append(rowText); }
+    int pieceCount(int row) const { return rows_.pieceCount(row); }
     int storedRows() const { return rows_.rowCount(); }
 
     // Tells the view about the rows appended since last time, as one reset when the list was empty
@@ -215,6 +216,11 @@ void selectListRow(int id, int row) {
 QString listCellText(int id, int row, int column) {
     EntryListView* view = listView(id);
     return view ? view->rows()->cellText(row, column) : QString();
+}
+
+int listRowPieceCount(int id, int row) {
+    EntryListView* view = listView(id);
+    return view ? view->rows()->pieceCount(row) : 0;
 }
 
 void publishPendingListRows() {

@@ -29,6 +29,10 @@ void selectListRow(int id, int row);
 // A cell's text; row -1 gives the column's title.
 QString listCellText(int id, int row, int column);
 
+// How many line-feed separated pieces the row was appended with (0 for a row that does not exist). A row text
+// made of more pieces than the list has columns held a line feed inside one of its values.
+int listRowPieceCount(int id, int row);
+
 // Shows the rows appended since the last toolkit pass to their views (the event queue calls it).
 void publishPendingListRows();
 

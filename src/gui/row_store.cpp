@@ -64,6 +64,13 @@ void RowStore::append(QStringView rowText) {
     chunk.size += length;
 }
 
+int RowStore::pieceCount(int row) const {
+    if (row < 0 || row >= rowCount())
+        return 0;
+    const RowSpan& span = rows_[std::size_t(row)];
+    return int(QStringView(chunks_[span.chunk].text.get() + span.offset, qsizetype(span.length)).count(u'\n')) + 1;
+}
+
 QStringView RowStore::cell(int row, int column) const {
     if (row < 0 || row >= rowCount() || column < 0)
         return {};

@@ -26,6 +26,9 @@ public:
     // A row with fewer pieces gives the empty text for the missing columns.
     QStringView cell(int row, int column) const;
 
+    // How many pieces the row text has: one more than its line feeds.
+    int pieceCount(int row) const;
+
 private:
     // One block of row texts. Blocks are 2 MiB and aligned to it, so the kernel can back each with one huge
     // page: filling a million rows then costs a hundred page faults instead of tens of thousands.

@@ -173,7 +173,10 @@ void deleteSelectedEntry() {
     for (int column = 0; column < 6; ++column)
         texts[std::size_t(column)] = gui::listCellText(ids::kEntryList, row, column);
     openDatabase();
-    runChange(deleteOneEntryStatement(texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]));
+    // A stored text with a line feed shifts the list's cells, so the six texts shown are not the entry's own
+    // and could name another entry: such a row is left alone, as if its delete had matched nothing.
+    if (gui::listRowPieceCount(ids::kEntryList, row) == int(texts.size()))
+        runChange(deleteOneEntryStatement(texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]));
     // The refill opens the database again, which closes this connection first.
     refillAllEntries();
 }

@@ -51,11 +51,17 @@ QString insertStatement(const QString& category, const QString& palette, const Q
 QString deleteOneEntryStatement(const QString& category, const QString& palette, const QString& name,
                                 const QString& colour1, const QString& colour2, const QString& colour3) {
     // Entries are not unique, so the row is picked by its rowid: deleting one entry never takes its twins.
-    return QStringLiteral("DELETE FROM colours WHERE rowid = (SELECT rowid FROM colours WHERE kategorie = ") +
-           sqlLiteral(category) + QStringLiteral(" AND palette = ") + sqlLiteral(palette) +
-           QStringLiteral(" AND name = ") + sqlLiteral(name) + QStringLiteral(" AND farbe1 = ") + sqlLiteral(colour1) +
-           QStringLiteral(" AND farbe2 = ") + sqlLiteral(colour2) + QStringLiteral(" AND farbe3 = ") +
-           sqlLiteral(colour3) + QStringLiteral(" LIMIT 1)");
+    // Each column is compared as the text the list shows for it, so a number stored by another program
+    // (255 rather than '255') matches too.
+    const QString values[] = {category, palette, name, colour1, colour2, colour3};
+    const char* const columns[] = {"kategorie", "palette", "name", "farbe1", "farbe2", "farbe3"};
+    QString statement = QStringLiteral("DELETE FROM colours WHERE rowid = (SELECT rowid FROM colours WHERE ");
+    for (int i = 0; i < 6; ++i) {
+        if (i > 0)
+            statement += QStringLiteral(" AND ");
+        statement += QStringLiteral("CAST(%1 AS TEXT) = ").arg(QLatin1String(columns[i])) + sqlLiteral(values[i]);
+    }
+    return statement + QStringLiteral(" LIMIT 1)");
 }
 
 } // namespace store

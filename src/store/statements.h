@@ -24,7 +24,8 @@ QString searchQuery(const QString& term);
 QString insertStatement(const QString& category, const QString& palette, const QString& name, const QString& colour1,
                         const QString& colour2, const QString& colour3);
 
-// Removes exactly one stored row: the first one whose six texts read back as the given ones.
+// Removes exactly one stored row: the first one whose six texts read back as the given ones (NULL matches
+// nothing).
 QString deleteOneEntryStatement(const QString& category, const QString& palette, const QString& name,
                                 const QString& colour1, const QString& colour2, const QString& colour3);
 
