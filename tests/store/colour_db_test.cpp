@@ -1,11 +1,11 @@
 #include "store/colour_db.h"
 #include "store/statements.h"
+#include "support/file_flags.h"
 #include "support/working_folder.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <fcntl.h>
 #include <functional>
 #include <future>
 #include <gtest/gtest.h>
@@ -20,7 +20,9 @@ namespace {
 
 using testing_support::entry;
 using testing_support::Entry;
+using testing_support::setImmutable;
 using testing_support::WorkingFolder;
+using testing_support::writableByThisProcess;
 
 const QString kFile = QString::fromLatin1(store::kDatabaseFile);
 
@@ -152,8 +154,8 @@ TEST_F(ColourDbTest, OpeningAgainClosesTheOldConnection) {
 
 TEST_F(ColourDbTest, TextsReadBackWhole) {
     const QString withNul = QStringLiteral("vor") + QChar(u'\0') + QStringLiteral("nach");
-    const Entry stored{QStringLiteral("🎨 Kunst"), QStringLiteral("日本"), QStringLiteral("Ä ö ß"), withNul,
-                       QStringLiteral("𝄞𝄞"), QStringLiteral("\r\n\t")};
+    const Entry stored{QStringLiteral("🎨 Kunst"), QStringLiteral("日本"),  QStringLiteral("Ä ö ß"), withNul,
+                       QStringLiteral("𝄞𝄞"),      QStringLiteral("\r\n\t")};
     folder.createCollection({stored});
     const std::vector<QStringList> rows = queryRows(store::allEntriesQuery(), 7);
     ASSERT_EQ(rows.size(), 1u);
@@ -170,33 +172,13 @@ struct ReadOnlyCase {
     std::function<bool(const QString& path, std::function<void()>& undo)> protect;
 };
 
-bool writableByThisProcess(const QString& path) {
-    const int fd = ::open(path.toLocal8Bit().constData(), O_RDWR);
-    if (fd < 0)
-        return false;
-    ::close(fd);
-    return true;
-}
-
-bool setImmutable(const QString& path, bool on) {
-    const int fd = ::open(path.toLocal8Bit().constData(), O_RDONLY);
-    if (fd < 0)
-        return false;
-    int flags = 0;
-    bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-    if (done) {
-        flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
-        done = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-    }
-    ::close(fd);
-    return done;
-}
-
 const ReadOnlyCase kReadOnlyCases[] = {
     {"PermissionBits",
      [](const QString& path, std::function<void()>& undo) {
          QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
-         undo = [path] { QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner); };
+         undo = [path] {
+             QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+         };
          if (!writableByThisProcess(path))
              return true;
          // Root writes through 0444; the immutable flag stops root too where the file system has it.
@@ -211,7 +193,8 @@ const ReadOnlyCase kReadOnlyCases[] = {
     {"HeaderWriteVersion",
      [](const QString& path, std::function<void()>& undo) {
          // Byte 18 of the header is the file format write version; above 2 SQLite may only read the file.
-         undo = [] {};
+         undo = [] {
+         };
          QFile file(path);
          if (!file.open(QIODevice::ReadWrite) || !file.seek(18))
              return false;
@@ -328,8 +311,8 @@ TEST_F(ColourDbTest, ChangeWaitsForALockHeldElsewhere) {
         sqlite3* db = nullptr;
         sqlite3_open_v2(store::kDatabaseFile, &db, SQLITE_OPEN_READWRITE, nullptr);
         const int begin = sqlite3_exec(db, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr);
-        sqlite3_exec(db, "INSERT INTO colours(kategorie, palette, name) VALUES('H', 'H', 'Halter')", nullptr,
-                     nullptr, nullptr);
+        sqlite3_exec(db, "INSERT INTO colours(kategorie, palette, name) VALUES('H', 'H', 'Halter')", nullptr, nullptr,
+                     nullptr);
         lockTaken.set_value(begin);
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
         holderCommit = sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);

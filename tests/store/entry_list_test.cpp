@@ -49,7 +49,9 @@ QStringList listColumn(int column) {
     return texts;
 }
 
-QStringList listNames() { return listColumn(2); }
+QStringList listNames() {
+    return listColumn(2);
+}
 
 // Reads every item of a drop-down box by selecting it in turn; the selection is put back afterwards.
 QStringList dropDownItems(int id) {
@@ -68,9 +70,13 @@ void click(Program& program, int button) {
     program.settle();
 }
 
-QString detailText() { return gui::controlText(ids::kDetailText); }
+QString detailText() {
+    return gui::controlText(ids::kDetailText);
+}
 
-QString firstLine(const QString& text) { return text.section(QStringLiteral("\r\n"), 0, 0); }
+QString firstLine(const QString& text) {
+    return text.section(QStringLiteral("\r\n"), 0, 0);
+}
 
 // After a fill: a result selects its first row, whose entry the detail panel shows; an empty result selects
 // nothing, so nothing refreshes the panel and it keeps the entry it showed before.
@@ -105,8 +111,7 @@ TEST(EntryListStartUp, FillsBoxesAndListFromTheCollection) {
     ASSERT_EQ(gui::listRowCount(ids::kEntryList), int(kCollection.size()));
     for (int row = 0; row < int(kCollection.size()); ++row) {
         const Entry& e = kCollection[std::size_t(row)];
-        const std::optional<QString>* values[] = {&e.category, &e.palette, &e.name,
-                                                  &e.colour1,  &e.colour2, &e.colour3};
+        const std::optional<QString>* values[] = {&e.category, &e.palette, &e.name, &e.colour1, &e.colour2, &e.colour3};
         for (int column = 0; column < 6; ++column)
             EXPECT_EQ(gui::listCellText(ids::kEntryList, row, column), values[column]->value_or(QString()))
                 << "row " << row << " column " << column;

@@ -7,6 +7,7 @@
 #include "gui/windows.h"
 #include "store/colour_db.h"
 #include "store/new_entry_window.h"
+#include "support/file_flags.h"
 #include "support/program.h"
 #include "support/ui_script.h"
 
@@ -22,7 +23,6 @@
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
-#include <fcntl.h>
 #include <future>
 #include <gtest/gtest.h>
 #include <linux/fs.h>
@@ -190,17 +190,6 @@ private:
     QTimer timer_;
     QStringList seen_;
 };
-
-// Waits for a modal dialog of the given type and lets 'answer' handle it.
-template <typename Dialog> std::function<bool()> answerModal(std::function<void(Dialog*)> answer) {
-    return [answer] {
-        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return false;
-        answer(dialog);
-        return true;
-    };
-}
 
 // Runs the search through the real dispatch, the term typed into the real dialog and confirmed with OK.
 void searchThroughDialog(Program& program, const QString& term) {
@@ -572,38 +561,6 @@ TEST(LockedFileSlow, InsertWhileAnotherConnectionKeepsItsLockIsRefusedWithTheErr
 }
 
 // A write error in the new-entry window ------------------------------------------------------------------
-
-bool setImmutable(const QString& path, bool on) {
-    const int fd = ::open(path.toLocal8Bit().constData(), O_RDONLY);
-    if (fd < 0)
-        return false;
-    int flags = 0;
-    bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-    if (done) {
-        flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
-        done = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-    }
-    ::close(fd);
-    return done;
-}
-
-bool writableByThisProcess(const QString& path) {
-    const int fd = ::open(path.toLocal8Bit().constData(), O_RDWR);
-    if (fd < 0)
-        return false;
-    ::close(fd);
-    return true;
-}
-
-void typeInto(int control, const QString& text) {
-    QWidget* widget = controlWidget(control);
-    if (auto* box = qobject_cast<QComboBox*>(widget))
-        widget = box->lineEdit();
-    auto* edit = qobject_cast<QLineEdit*>(widget);
-    ASSERT_NE(edit, nullptr);
-    edit->clear();
-    edit->insert(text);
-}
 
 const int kInputs[] = {ids::kCategoryInput, ids::kPaletteInput, ids::kNameInput,
                        ids::kColour1Field,  ids::kColour2Field, ids::kColour3Field};

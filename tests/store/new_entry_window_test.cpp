@@ -26,27 +26,8 @@ const std::vector<Entry> kCollection{
     entry("Wohnen", "Ostsee", "Strandhaus", "245,243,236", "120,160,190", "60,90,120"),
 };
 
-// Waits for a modal dialog of the given type and lets 'answer' handle it.
-template <typename Dialog> std::function<bool()> answerModal(std::function<void(Dialog*)> answer) {
-    return [answer] {
-        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return false;
-        answer(dialog);
-        return true;
-    };
-}
-
-bool newEntryWindowOpen() { return gui::windowExists(ids::kNewEntryWindow); }
-
-void typeInto(int control, const QString& text) {
-    QWidget* widget = controlWidget(control);
-    if (auto* box = qobject_cast<QComboBox*>(widget))
-        widget = box->lineEdit();
-    auto* edit = qobject_cast<QLineEdit*>(widget);
-    ASSERT_NE(edit, nullptr);
-    edit->clear();
-    edit->insert(text); // as if typed; QTest cannot type a tab into a field
+bool newEntryWindowOpen() {
+    return gui::windowExists(ids::kNewEntryWindow);
 }
 
 // Picks a colour in the chooser opened by the given colour button (or cancels it with an invalid colour).
@@ -62,7 +43,9 @@ void pickColour(UiScript& script, int button, std::optional<QColor> colour) {
     }));
 }
 
-QRgb previewPixel(int x, int y) { return gui::image(ids::kNewEntryPreviewImage).pixel(x, y); }
+QRgb previewPixel(int x, int y) {
+    return gui::image(ids::kNewEntryPreviewImage).pixel(x, y);
+}
 
 class NewEntryWindow : public ::testing::Test {
 protected:
@@ -86,13 +69,13 @@ TEST_F(NewEntryWindow, OpensWithItsControlsAndTheCollectionsChoices) {
         QRect rect;
     };
     const Place places[] = {
-        {ids::kCategoryLabel, {20, 10, 100, 25}},   {ids::kCategoryInput, {110, 8, 270, 23}},
-        {ids::kPaletteLabel, {20, 50, 100, 25}},    {ids::kPaletteInput, {110, 48, 270, 23}},
-        {ids::kNameLabel, {20, 90, 100, 25}},       {ids::kNameInput, {110, 88, 270, 23}},
-        {ids::kColour1Label, {20, 130, 100, 25}},   {ids::kColour1Field, {110, 128, 247, 23}},
-        {ids::kColour1Button, {358, 128, 23, 23}},  {ids::kColour2Field, {110, 168, 247, 23}},
-        {ids::kColour3Button, {358, 208, 23, 23}},  {ids::kNewEntryCancel, {100, 360, 100, 30}},
-        {ids::kNewEntryOk, {200, 360, 100, 30}},    {ids::kNewEntryPreview, {20, 250, 360, 100}},
+        {ids::kCategoryLabel, {20, 10, 100, 25}},  {ids::kCategoryInput, {110, 8, 270, 23}},
+        {ids::kPaletteLabel, {20, 50, 100, 25}},   {ids::kPaletteInput, {110, 48, 270, 23}},
+        {ids::kNameLabel, {20, 90, 100, 25}},      {ids::kNameInput, {110, 88, 270, 23}},
+        {ids::kColour1Label, {20, 130, 100, 25}},  {ids::kColour1Field, {110, 128, 247, 23}},
+        {ids::kColour1Button, {358, 128, 23, 23}}, {ids::kColour2Field, {110, 168, 247, 23}},
+        {ids::kColour3Button, {358, 208, 23, 23}}, {ids::kNewEntryCancel, {100, 360, 100, 30}},
+        {ids::kNewEntryOk, {200, 360, 100, 30}},   {ids::kNewEntryPreview, {20, 250, 360, 100}},
     };
     script.then(newEntryWindowOpen).thenDo([&] {
         QWidget* window = windowWidget(ids::kNewEntryWindow);
@@ -117,7 +100,7 @@ TEST_F(NewEntryWindow, OpensWithItsControlsAndTheCollectionsChoices) {
 
 TEST_F(NewEntryWindow, AnyEmptyFieldShowsTheInputErrorAndKeepsEverything) {
     const int fields[] = {ids::kCategoryInput, ids::kPaletteInput, ids::kNameInput,
-                          ids::kColour1Field,  ids::kColour2Field,  ids::kColour3Field};
+                          ids::kColour1Field,  ids::kColour2Field, ids::kColour3Field};
     script.then(newEntryWindowOpen);
     for (int empty : fields) {
         script.thenDo([empty] {
@@ -185,8 +168,8 @@ TEST_F(NewEntryWindow, StoresTheTrimmedEntryAndShowsAllEntries) {
 
     const auto rows = program.folder().storedRows();
     ASSERT_EQ(rows.size(), kCollection.size() + 1);
-    EXPECT_EQ(rows.back(), (QStringList{"Neue Kategorie", "\tPalette", "Name mit  Lücke", "18,52,86", "255,255,255",
-                                        "0,255,0"}));
+    EXPECT_EQ(rows.back(),
+              (QStringList{"Neue Kategorie", "\tPalette", "Name mit  Lücke", "18,52,86", "255,255,255", "0,255,0"}));
     program.settle();
     EXPECT_EQ(gui::listRowCount(ids::kEntryList), int(kCollection.size()) + 1);
     EXPECT_EQ(gui::focusedControl(), ids::kEntryList);

@@ -123,16 +123,16 @@ protected:
     void SetUp() override {
         const std::optional<QString> null;
         folder.createCollection({
-            entry("Moos", "x", "y", "1", "2", "3"),                                  // 1: category
-            entry("k", "Apfel", "z", "1", "2", "3"),                                 // 2: palette
-            entry("k", "p", "Ärger", "1", "2", "3"),                                 // 3: name
-            entry("k", "p", "Hell Blau", "1", "2", "3"),                             // 4
-            entry("k", "p", "Blaugrün", "1", "2", "3"),                              // 5
-            entry("k", "p", "Rot", "1", "2", "3"),                                   // 6
-            Entry{null, null, null, null, null, QStringLiteral("Rot Orange")},       // 7: only colour 3
-            Entry{null, null, null, null, null, null},                               // 8: nothing to find
-            entry("k", "p", "n", "Cyan", "Zinnober", "3"),                           // 9: colours 1 and 2
-            entry("k", "p", "ärmlich", "1", "2", "3"),                               // 10
+            entry("Moos", "x", "y", "1", "2", "3"),                            // 1: category
+            entry("k", "Apfel", "z", "1", "2", "3"),                           // 2: palette
+            entry("k", "p", "Ärger", "1", "2", "3"),                           // 3: name
+            entry("k", "p", "Hell Blau", "1", "2", "3"),                       // 4
+            entry("k", "p", "Blaugrün", "1", "2", "3"),                        // 5
+            entry("k", "p", "Rot", "1", "2", "3"),                             // 6
+            Entry{null, null, null, null, null, QStringLiteral("Rot Orange")}, // 7: only colour 3
+            Entry{null, null, null, null, null, null},                         // 8: nothing to find
+            entry("k", "p", "n", "Cyan", "Zinnober", "3"),                     // 9: colours 1 and 2
+            entry("k", "p", "ärmlich", "1", "2", "3"),                         // 10
         });
     }
     void TearDown() override { store::closeDatabase(); }
@@ -157,21 +157,9 @@ TEST_F(SearchTest, FindsWhatLikeFinds) {
     };
     const std::set<int> allButEmptyRow{1, 2, 3, 4, 5, 6, 7, 9, 10};
     const Case cases[] = {
-        {u"Moos", {1}},
-        {u"apfel", {2}},
-        {u"M_os", {1}},
-        {u"M%s", {1}},
-        {u"a", {2, 4, 5, 7, 9}},
-        {u"ä", {10}},
-        {u"Ä", {3}},
-        {u" Blau", {4}},
-        {u"Rot ", {7}},
-        {u"Rot", {6, 7}},
-        {u"orange", {7}},
-        {u"CYAN", {9}},
-        {u"zinn", {9}},
-        {u"", allButEmptyRow},
-        {u"%", allButEmptyRow},
+        {u"Moos", {1}},         {u"apfel", {2}}, {u"M_os", {1}},  {u"M%s", {1}},         {u"a", {2, 4, 5, 7, 9}},
+        {u"ä", {10}},           {u"Ä", {3}},     {u" Blau", {4}}, {u"Rot ", {7}},        {u"Rot", {6, 7}},
+        {u"orange", {7}},       {u"CYAN", {9}},  {u"zinn", {9}},  {u"", allButEmptyRow}, {u"%", allButEmptyRow},
         {u"gibt es nicht", {}},
     };
     for (const Case& c : cases) {
@@ -184,8 +172,8 @@ TEST(DeleteOneEntry, TakesExactlyOneMatchingRow) {
     WorkingFolder folder;
     const Entry twin = entry("A", "P", "N", "1", "2", "3");
     const Entry otherColours = entry("A", "P", "N", "9", "9", "9");
-    const Entry nullCategory{std::nullopt, QStringLiteral("P"), QStringLiteral("N"), QStringLiteral("1"),
-                             QStringLiteral("2"), QStringLiteral("3")};
+    const Entry nullCategory{std::nullopt,        QStringLiteral("P"), QStringLiteral("N"),
+                             QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")};
     const Entry emptyCategory = entry("", "P", "N", "1", "2", "3");
     folder.createCollection({twin, otherColours, twin, nullCategory, emptyCategory});
     const QStringList twinRow{"A", "P", "N", "1", "2", "3"};
@@ -195,9 +183,9 @@ TEST(DeleteOneEntry, TakesExactlyOneMatchingRow) {
 
     auto remove = [](const QString& category) {
         EXPECT_TRUE(store::openDatabase());
-        EXPECT_TRUE(store::runChange(store::deleteOneEntryStatement(category, QStringLiteral("P"),
-                                                                    QStringLiteral("N"), QStringLiteral("1"),
-                                                                    QStringLiteral("2"), QStringLiteral("3"))));
+        EXPECT_TRUE(store::runChange(store::deleteOneEntryStatement(category, QStringLiteral("P"), QStringLiteral("N"),
+                                                                    QStringLiteral("1"), QStringLiteral("2"),
+                                                                    QStringLiteral("3"))));
         store::closeDatabase();
     };
 

@@ -1,8 +1,11 @@
 #include "support/ui_script.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QTest>
 #include <QTimer>
+#include <gtest/gtest.h>
 
 namespace testing_support {
 
@@ -59,6 +62,16 @@ QWidget* controlWidget(int id) {
 void clickControl(int id) {
     if (QWidget* control = controlWidget(id))
         QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, control->rect().center());
+}
+
+void typeInto(int control, const QString& text) {
+    QWidget* widget = controlWidget(control);
+    if (auto* box = qobject_cast<QComboBox*>(widget))
+        widget = box->lineEdit();
+    auto* edit = qobject_cast<QLineEdit*>(widget);
+    ASSERT_NE(edit, nullptr) << "control " << control << " takes no typed text";
+    edit->clear();
+    edit->insert(text);
 }
 
 } // namespace testing_support

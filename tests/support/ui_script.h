@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QApplication>
 #include <QTimer>
 #include <QWidget>
 #include <deque>
@@ -34,5 +35,19 @@ QWidget* controlWidget(int id);
 
 // A left click in the middle of a control.
 void clickControl(int id);
+
+// Replaces the text of a one-line field or editable drop-down box as if typed (QTest cannot type a tab).
+void typeInto(int control, const QString& text);
+
+// A step that waits for a modal dialog of the given type and lets 'answer' handle it.
+template <typename Dialog> std::function<bool()> answerModal(std::function<void(Dialog*)> answer) {
+    return [answer] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return false;
+        answer(dialog);
+        return true;
+    };
+}
 
 } // namespace testing_support
