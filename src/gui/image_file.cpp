@@ -112,13 +112,17 @@ QImage decodeDibPixels(Bytes b, const DibLayout& dib) {
         for (int x = 0; x < dib.width; ++x) {
             QRgb pixel = 0;
             switch (dib.bitsPerPixel) {
-            case 32:
-                pixel = qRgba(row[x * 4 + 2], row[x * 4 + 1], row[x * 4], row[x * 4 + 3]);
+            case 32: {
+                const unsigned char* bgra = row + qsizetype(x) * 4;
+                pixel = qRgba(bgra[2], bgra[1], bgra[0], bgra[3]);
                 anyAlpha = anyAlpha || qAlpha(pixel) != 0;
                 break;
-            case 24:
-                pixel = qRgb(row[x * 3 + 2], row[x * 3 + 1], row[x * 3]);
+            }
+            case 24: {
+                const unsigned char* bgr = row + qsizetype(x) * 3;
+                pixel = qRgb(bgr[2], bgr[1], bgr[0]);
                 break;
+            }
             default: {
                 const int perByte = 8 / dib.bitsPerPixel;
                 const int shift = 8 - dib.bitsPerPixel * (x % perByte + 1);

@@ -11,7 +11,9 @@ QRect helpViewRect(QSize client) {
 QRect helpCloseButtonRect(QSize client) {
     const double tenth = client.width() * 0.1;
     const int width = static_cast<int>(std::nearbyint(tenth));
-    const int left = static_cast<int>(std::nearbyint(client.width() / 2 - tenth / 2));
+    // Half the width is an integer division on purpose; only the tenth's half is fractional.
+    const int halfWidth = client.width() / 2;
+    const int left = static_cast<int>(std::nearbyint(halfWidth - tenth / 2));
     return {left, client.height() - 35, width, 30};
 }
 
