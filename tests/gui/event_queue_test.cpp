@@ -1,7 +1,7 @@
 #include "gui/event_queue.h"
 
-#include <QTimer>
 #include "support/event_printing.h"
+#include <QTimer>
 
 #include <gtest/gtest.h>
 #include <ostream>

@@ -3,10 +3,10 @@
 #include "gui/list_view.h"
 #include "gui/windows.h"
 
+#include "support/event_printing.h"
 #include <QApplication>
 #include <QTableView>
 #include <QTest>
-#include "support/event_printing.h"
 
 #include <gtest/gtest.h>
 #include <ostream>

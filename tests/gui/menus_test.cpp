@@ -6,13 +6,13 @@
 #include "gui/windows.h"
 #include "support/program.h"
 
+#include "support/event_printing.h"
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
-#include "support/event_printing.h"
 
 #include <gtest/gtest.h>
 #include <ostream>

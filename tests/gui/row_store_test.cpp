@@ -4,7 +4,9 @@
 
 namespace {
 
-QString rowText(int i) { return QStringLiteral("K%1\nP%1\nN%1\n%1,0,0\n0,%1,0\n0,0,%1").arg(i); }
+QString rowText(int i) {
+    return QStringLiteral("K%1\nP%1\nN%1\n%1,0,0\n0,%1,0\n0,0,%1").arg(i);
+}
 
 TEST(RowStore, SplitsRowTextsIntoCells) {
     gui::RowStore rows;

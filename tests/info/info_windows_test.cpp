@@ -8,11 +8,11 @@
 #include "support/ui_script.h"
 
 #include <QDir>
-#include <set>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <gtest/gtest.h>
+#include <set>
 
 using namespace testing_support;
 
@@ -93,7 +93,8 @@ TEST_F(InfoWindows, HelpShowsTheLocalHelpFileAndClosesWithItsButton) {
         EXPECT_EQ(window->size(), QSize(850, 680));
         EXPECT_EQ(gui::controlGeometry(ids::kHelpView), QRect(5, 5, 840, 630));
         EXPECT_EQ(gui::controlGeometry(ids::kHelpCloseButton), QRect(382, 645, 85, 30));
-        EXPECT_EQ(gui::htmlViewFile(ids::kHelpView), QDir::current().absoluteFilePath(QStringLiteral("help/index.html")));
+        EXPECT_EQ(gui::htmlViewFile(ids::kHelpView),
+                  QDir::current().absoluteFilePath(QStringLiteral("help/index.html")));
         EXPECT_FALSE(qobject_cast<QPushButton*>(controlWidget(ids::kHelpCloseButton))->icon().isNull());
         EXPECT_EQ(gui::focusedControl(), ids::kHelpView);
         postMainWindowEvents();
