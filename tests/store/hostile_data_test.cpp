@@ -325,6 +325,14 @@ INSTANTIATE_TEST_SUITE_P(Values, HostileValueInField,
                                     kFieldNames[std::get<1>(info.param)];
                          });
 
+// A script step that notes the next message box as "title/text" and closes it.
+std::function<bool()> recordMessageBox(QStringList& boxes) {
+    return answerModal<QMessageBox>([&boxes](QMessageBox* box) {
+        boxes << box->windowTitle() + u'/' + box->text();
+        box->accept();
+    });
+}
+
 // A U+0000 cannot travel inside the SQL text: the insert must then store the whole value or nothing at all.
 TEST(HostileValueWithNul, IsStoredWholeOrRefusedWithTheErrorBox) {
     Program program(kBase);
@@ -334,10 +342,7 @@ TEST(HostileValueWithNul, IsStoredWholeOrRefusedWithTheErrorBox) {
 
     QStringList boxes;
     UiScript script;
-    script.then(answerModal<QMessageBox>([&boxes](QMessageBox* box) {
-        boxes << box->windowTitle() + u'/' + box->text();
-        box->accept();
-    }));
+    script.then(recordMessageBox(boxes));
     script.start();
     const bool stored = store::insertEntry(QStringLiteral("K"), QStringLiteral("P"), withNul, QStringLiteral("1,2,3"),
                                            QStringLiteral("4,5,6"), QStringLiteral("7,8,9"));
@@ -500,10 +505,7 @@ TEST(TruncatedFile, ShowsWhatIsReadableAndWritesOnlyWhenAskedTo) {
     // An insert either works or says so; the file changes only when it worked.
     QStringList boxes;
     UiScript script;
-    script.then(answerModal<QMessageBox>([&boxes](QMessageBox* box) {
-        boxes << box->windowTitle() + u'/' + box->text();
-        box->accept();
-    }));
+    script.then(recordMessageBox(boxes));
     script.start();
     const bool stored = store::insertEntry(QStringLiteral("K"), QStringLiteral("P"), QStringLiteral("Neu"),
                                            QStringLiteral("1,2,3"), QStringLiteral("4,5,6"), QStringLiteral("7,8,9"));
@@ -541,10 +543,7 @@ TEST(LockedFileSlow, InsertWhileAnotherConnectionKeepsItsLockIsRefusedWithTheErr
 
     QStringList boxes;
     UiScript script;
-    script.then(answerModal<QMessageBox>([&boxes](QMessageBox* box) {
-        boxes << box->windowTitle() + u'/' + box->text();
-        box->accept();
-    }));
+    script.then(recordMessageBox(boxes));
     script.start();
     const bool stored = begin == SQLITE_OK &&
                         store::insertEntry(QStringLiteral("K"), QStringLiteral("P"), QStringLiteral("Gesperrt"),
@@ -600,10 +599,7 @@ TEST_F(ImmutableFile, FailedInsertKeepsTheWindowAndEveryInputThenTheRetryStores)
             gui::setControlText(kInputs[i], typed[i]);
         clickControl(ids::kNewEntryOk);
     });
-    script.then(answerModal<QMessageBox>([&boxes](QMessageBox* box) {
-        boxes << box->windowTitle() + u'/' + box->text();
-        box->accept();
-    }));
+    script.then(recordMessageBox(boxes));
     script.thenDo([&] {
         EXPECT_TRUE(gui::windowExists(ids::kNewEntryWindow));
         EXPECT_EQ(inputTexts(), typed) << "a failed insert must not lose the input";
