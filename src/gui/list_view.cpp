@@ -28,7 +28,7 @@ public:
     QVariant data(const QModelIndex& index, int role) const override {
         if (role != Qt::DisplayRole || !index.isValid())
             return {};
-        return rows_.cell(index.row(), index.column()).toString();
+        return rows_.cell(index.row(), index.column());
     }
 
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
@@ -42,7 +42,7 @@ public:
     QString cellText(int row, int column) const {
         if (row == -1)
             return column >= 0 && column < columnCount() ? columns_[std::size_t(column)].title : QString();
-        return rows_.cell(row, column).toString();
+        return rows_.cell(row, column);
     }
 
     void clear() {
