@@ -1,5 +1,7 @@
 #include "store/colour_db.h"
 
+#include "store/utf8_text.h"
+
 #include <sqlite3.h>
 
 namespace store {
@@ -11,6 +13,7 @@ struct Connection {
     sqlite3* db = nullptr;
     sqlite3_stmt* statement = nullptr;
     bool hasRow = false;
+    bool cacheSized = false;
 
     void finalize() {
         sqlite3_finalize(statement); // harmless on nullptr
@@ -22,12 +25,25 @@ struct Connection {
         finalize();
         sqlite3_close(db);
         db = nullptr;
+        cacheSized = false;
     }
 
     ~Connection() { close(); }
 };
 
 Connection connection;
+
+// Every query reads the table once from start to end, so SQLite's default page cache of 2000 KiB buys nothing
+// here: it is allocated page by page on every connection and given back when the action closes it, and the
+// fresh memory alone costs more than a scan of 100,000 entries reads. 64 pages keep the tree's inner pages.
+// The pragma runs after the first prepare because it needs the schema: run before, it would be what reads
+// the file, and with the file locked it would wait out the busy timeout in addition to the statement.
+void keepPageCacheSmall() {
+    if (connection.cacheSized)
+        return;
+    sqlite3_exec(connection.db, "PRAGMA cache_size = 64", nullptr, nullptr, nullptr);
+    connection.cacheSized = true;
+}
 
 } // namespace
 
@@ -56,6 +72,7 @@ bool runQuery(const QString& statement) {
         connection.finalize();
         return false;
     }
+    keepPageCacheSmall();
     return true;
 }
 
@@ -83,10 +100,22 @@ QStringView currentText(int column) {
 } // namespace
 
 QString columnText(int column) {
-    return currentText(column).toString();
+    QString text;
+    appendColumnText(column, text);
+    return text;
 }
 
 void appendColumnText(int column, QString& target) {
+    // SQLite stores these texts as UTF-8 in a buffer it reuses from row to row, while its UTF-16 reading
+    // allocates and frees a buffer for every value. Well-formed UTF-8 is therefore converted here; any value
+    // SQLite would convert in its own way goes through SQLite's UTF-16 reading, so the text is the same.
+    if (connection.hasRow && column >= 0 && column < sqlite3_column_count(connection.statement)) {
+        const unsigned char* utf8 = sqlite3_column_text(connection.statement, column);
+        if (!utf8)
+            return; // NULL
+        if (appendWellFormedUtf8(target, utf8, sqlite3_column_bytes(connection.statement, column)))
+            return;
+    }
     target.append(currentText(column));
 }
 

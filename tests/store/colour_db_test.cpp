@@ -165,6 +165,66 @@ TEST_F(ColourDbTest, TextsReadBackWhole) {
     EXPECT_EQ(rows[0][4].size(), 8) << "the U+0000 and the text behind it belong to the value";
 }
 
+// What SQLite's UTF-16 reading gives for every stored value of the table, through a connection of the test's own.
+std::vector<QString> sqliteUtf16Readings(int column) {
+    std::vector<QString> texts;
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(store::kDatabaseFile, &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_stmt* statement = nullptr;
+    EXPECT_EQ(sqlite3_prepare_v2(db, "SELECT * FROM colours", -1, &statement, nullptr), SQLITE_OK);
+    while (sqlite3_step(statement) == SQLITE_ROW) {
+        const auto* text = static_cast<const char16_t*>(sqlite3_column_text16(statement, column));
+        texts.push_back(QString::fromUtf16(text, sqlite3_column_bytes16(statement, column) / 2));
+    }
+    sqlite3_finalize(statement);
+    sqlite3_close(db);
+    return texts;
+}
+
+// Values another program may have stored, of every type and in every byte form: each must read exactly as
+// SQLite's UTF-16 reading gives it, whichever way the layer converts it.
+TEST_F(ColourDbTest, EveryStoredValueReadsAsSqlitesUtf16Text) {
+    const QStringList values{
+        "'Grün'",
+        "'255,0,0'",
+        "NULL",
+        "42",
+        "-7",
+        "3.25",
+        "1e300",
+        "-0.0",
+        "X''",
+        "X'414243'",
+        "X'C3A4'",
+        "X'FF00FE'",
+        "X'EFBFBF'",
+        "'a' || char(0) || 'b'",
+        "CAST(X'EFBFBE' AS TEXT)",
+        "CAST(X'EDA080' AS TEXT)",
+        "CAST(X'C080' AS TEXT)",
+        "CAST(X'F09D849E' AS TEXT)",
+        "CAST(X'E282' AS TEXT)",
+        "'🎨 日本'",
+    };
+    folder.createCollection({});
+    for (const QString& value : values)
+        folder.execute(QStringLiteral("INSERT INTO colours (kategorie) VALUES (%1)").arg(value));
+    const std::vector<QString> expected = sqliteUtf16Readings(1);
+    ASSERT_EQ(expected.size(), std::size_t(values.size()));
+
+    ASSERT_TRUE(store::openDatabase());
+    ASSERT_TRUE(store::runQuery(store::allEntriesQuery()));
+    for (std::size_t row = 0; row < expected.size(); ++row) {
+        const std::string value = values[qsizetype(row)].toStdString();
+        ASSERT_TRUE(store::nextRow()) << value;
+        EXPECT_EQ(store::columnText(1), expected[row]) << value;
+        QString appended = QStringLiteral("|");
+        store::appendColumnText(1, appended);
+        EXPECT_EQ(appended, QStringLiteral("|") + expected[row]) << value;
+    }
+    EXPECT_FALSE(store::nextRow());
+}
+
 // Ways of making colours.tsdb read-only that hold even for root. Each returns false when it could not
 // make the file read-only here; 'undo' makes the folder removable again.
 struct ReadOnlyCase {
