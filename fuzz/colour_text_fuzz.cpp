@@ -14,7 +14,7 @@ void require(bool condition) {
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
     // Odd bytes become one more UTF-16 unit, so lone surrogates and every code unit are reachable.
-    const QString text = QString::fromUtf16(reinterpret_cast<const char16_t*>(data), qsizetype(size / 2));
+    const QString text = QStringView(reinterpret_cast<const char16_t*>(data), qsizetype(size / 2)).toString();
 
     const std::int32_t integer = colour::colourInteger(text);
     const QString hex = colour::hexNotation(text);

@@ -29,7 +29,8 @@ QString sqliteReading(const unsigned char* data, int size) {
     sqlite3_bind_blob(statement, 1, data, size, SQLITE_TRANSIENT);
     require(sqlite3_step(statement) == SQLITE_ROW);
     const auto* text = static_cast<const char16_t*>(sqlite3_column_text16(statement, 0));
-    return QString::fromUtf16(text, sqlite3_column_bytes16(statement, 0) / 2);
+    // Not QString::fromUtf16, which would take a leading U+FEFF for a byte order mark and drop it.
+    return QStringView(text, sqlite3_column_bytes16(statement, 0) / 2).toString();
 }
 
 } // namespace

@@ -174,7 +174,7 @@ std::vector<QString> sqliteUtf16Readings(int column) {
     EXPECT_EQ(sqlite3_prepare_v2(db, "SELECT * FROM colours", -1, &statement, nullptr), SQLITE_OK);
     while (sqlite3_step(statement) == SQLITE_ROW) {
         const auto* text = static_cast<const char16_t*>(sqlite3_column_text16(statement, column));
-        texts.push_back(QString::fromUtf16(text, sqlite3_column_bytes16(statement, column) / 2));
+        texts.push_back(QStringView(text, sqlite3_column_bytes16(statement, column) / 2).toString()); // keeps a U+FEFF
     }
     sqlite3_finalize(statement);
     sqlite3_close(db);
@@ -205,6 +205,7 @@ TEST_F(ColourDbTest, EveryStoredValueReadsAsSqlitesUtf16Text) {
         "CAST(X'F09D849E' AS TEXT)",
         "CAST(X'E282' AS TEXT)",
         "'🎨 日本'",
+        "CAST(X'EFBBBF21' AS TEXT)",
     };
     folder.createCollection({});
     for (const QString& value : values)
