@@ -75,6 +75,8 @@ RowStore::Chunk& RowStore::chunkWithRoomFor(std::size_t bytes) {
 }
 
 void RowStore::append(QStringView rowText) {
+    if (rowText.size() > qsizetype(kLongestRow))
+        rowText = rowText.first(qsizetype(kLongestRow));
     const auto length = std::size_t(rowText.size());
     // Room for the UTF-16 form, so a row that turns out not to fit into bytes is written over in place.
     Chunk& chunk = chunkWithRoomFor(length * sizeof(char16_t));

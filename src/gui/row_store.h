@@ -49,6 +49,9 @@ private:
         std::uint32_t length; // in characters; kWide is set for a UTF-16 row
     };
     static constexpr std::uint32_t kWide = std::uint32_t(1) << 31;
+    // Longer rows are cut here, so that a span's offset and length always fit their 32 bits. Only values near
+    // SQLite's limit of a gigabyte each can make such a row, and no list cell could show it anyway.
+    static constexpr std::size_t kLongestRow = std::size_t(1) << 30;
 
     // Room for 'bytes' more bytes (plus one for aligning a UTF-16 row) at the end of the chunk in use.
     Chunk& chunkWithRoomFor(std::size_t bytes);
